@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -32,6 +33,18 @@ inline ::testing::AssertionResult same_double(double actual, double expected)
     if (bits(actual) == bits(expected))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "got " << describe(actual) << ", expected " << describe(expected);
+}
+
+// Units in the last place between two finite doubles of any sign.
+inline std::uint64_t ulp_distance(double a, double b)
+{
+    auto ordered = [](double v) {
+        const std::int64_t i = std::bit_cast<std::int64_t>(v);
+        return i < 0 ? std::numeric_limits<std::int64_t>::min() - i : i;
+    };
+    const std::int64_t x = ordered(a), y = ordered(b);
+    return x > y ? static_cast<std::uint64_t>(x) - static_cast<std::uint64_t>(y)
+                 : static_cast<std::uint64_t>(y) - static_cast<std::uint64_t>(x);
 }
 
 // `actual` rounds to `published`, a value given to six significant digits.
