@@ -23,10 +23,10 @@ constexpr ExportContract initiation_time_contract = {
 
 DUR_EXPORT double DUR_CALL Mirkast_xCl(std::int32_t, double* inputs)
 {
-    return run_export<chloride::penetration_depth>(depth_contract, inputs);
+    return run_export<depth_contract, chloride::penetration_depth>(inputs);
 }
 
 DUR_EXPORT double DUR_CALL Mirkast_ti(std::int32_t, double* inputs)
 {
-    return run_export<chloride::initiation_time>(initiation_time_contract, inputs);
+    return run_export<initiation_time_contract, chloride::initiation_time>(inputs);
 }

@@ -19,10 +19,10 @@ constexpr ExportContract contract = {
 
 DUR_EXPORT double DUR_CALL dorvela_xc(std::int32_t, double* inputs)
 {
-    return run_export<carbonation::model_a::depth>(contract, inputs);
+    return run_export<contract, carbonation::model_a::depth>(inputs);
 }
 
 DUR_EXPORT double DUR_CALL dorvela_ti(std::int32_t, double* inputs)
 {
-    return run_export<carbonation::model_a::initiation_time>(contract, inputs);
+    return run_export<contract, carbonation::model_a::initiation_time>(inputs);
 }

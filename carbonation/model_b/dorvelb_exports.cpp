@@ -19,10 +19,10 @@ constexpr ExportContract contract = {
 
 DUR_EXPORT double DUR_CALL dorvelb_xc(std::int32_t, double* inputs)
 {
-    return run_export<carbonation::model_b::depth>(contract, inputs);
+    return run_export<contract, carbonation::model_b::depth>(inputs);
 }
 
 DUR_EXPORT double DUR_CALL dorvelb_ti(std::int32_t, double* inputs)
 {
-    return run_export<carbonation::model_b::initiation_time>(contract, inputs);
+    return run_export<contract, carbonation::model_b::initiation_time>(inputs);
 }

@@ -43,22 +43,6 @@ void append_message(ErrorReport& report, const InputSpec& spec) noexcept
 
 }  // namespace
 
-bool breaks_rule(double value, InputRule rule, NanPolicy nan) noexcept
-{
-    // Written as "not admissible" so that NaN, which fails every comparison,
-    // is reported; the accepting policy asks "below the bound" instead.
-    const bool reports_nan = nan == NanPolicy::report;
-    switch (rule) {
-    case InputRule::NonNegative:
-        return reports_nan ? !(value >= 0.0) : value < 0.0;
-    case InputRule::Positive:
-        return reports_nan ? !(value > 0.0) : value <= 0.0;
-    case InputRule::Percent:
-        return reports_nan ? (!(value >= 0.0) || value > 100.0) : (value < 0.0 || value > 100.0);
-    }
-    return false;
-}
-
 void screen_inputs(const double* inputs, std::span<const InputSpec> table, NanPolicy nan,
                    ErrorReport& report) noexcept
 {

@@ -28,6 +28,7 @@ namespace dur {
 // MXCSR with every exception masked, round to nearest, no flush to zero,
 // no denormals-are-zero, no flags raised.
 constexpr std::uint32_t default_mxcsr = 0x1F80;
+constexpr std::uint32_t mxcsr_flags = 0x003F;  // the six sticky exception flags
 
 #  if defined(__i386__)
 // x87 control word: every exception masked, round to nearest, 53-bit
@@ -51,12 +52,20 @@ public:
         asm volatile("fnclex\n\tfldcw %0" : : "m"(default_x87_control) : "memory");
 #  endif
         asm volatile("stmxcsr %0" : "=m"(mxcsr_) : : "memory");
-        asm volatile("ldmxcsr %0" : : "m"(default_mxcsr) : "memory");
+        // Most hosts keep the default controls: then only the flags need
+        // watching, and loading MXCSR (slow on some processors) is skipped.
+        if ((mxcsr_ & ~mxcsr_flags) != default_mxcsr)
+            asm volatile("ldmxcsr %0" : : "m"(default_mxcsr) : "memory");
     }
 
     ~DefaultFpEnvironment()
     {
-        asm volatile("ldmxcsr %0" : : "m"(mxcsr_) : "memory");
+        // Put the host's word back if the call changed anything in it, the
+        // flags included.
+        std::uint32_t now;
+        asm volatile("stmxcsr %0" : "=m"(now) : : "memory");
+        if (now != mxcsr_)
+            asm volatile("ldmxcsr %0" : : "m"(mxcsr_) : "memory");
 #  if defined(__i386__)
         asm volatile("fldenv %0" : : "m"(x87_) : "memory");
 #  endif
