@@ -18,6 +18,27 @@ double carbonation_depth(double K, const MixQuantities& mq, const WorkingValues&
 // NaN become 1e-6.
 double initiation_time(double K, const MixQuantities& mq, const WorkingValues& v) noexcept;
 
+// A model's humidity term of the working relative humidity.
+using HumidityTerm = double (*)(double RH) noexcept;
+
+// One call of a model, from the sanitised host vector: working values, mix
+// quantities, K with the model's humidity term, then the law.
+template <HumidityTerm humidity>
+double depth_of(const double* inputs) noexcept
+{
+    const WorkingValues v = read_working_values(inputs);
+    const MixQuantities mq = mix_quantities(v);
+    return carbonation_depth(depth_coefficient(mq, humidity(v.RH)), mq, v);
+}
+
+template <HumidityTerm humidity>
+double initiation_time_of(const double* inputs) noexcept
+{
+    const WorkingValues v = read_working_values(inputs);
+    const MixQuantities mq = mix_quantities(v);
+    return initiation_time(depth_coefficient(mq, humidity(v.RH)), mq, v);
+}
+
 }  // namespace dur::carbonation
 
 #endif

@@ -1,24 +1,10 @@
 #include "carbonation_laws.h"
-#include "mix_quantities.h"
 #include "model_a.h"
-#include "working_values.h"
 
 namespace dur::carbonation::model_a {
 
-double depth(const double* inputs) noexcept
-{
-    const WorkingValues v = read_working_values(inputs);
-    const MixQuantities mq = mix_quantities(v);
-    const double K = depth_coefficient(mq, humidity_term(v.RH));
-    return carbonation_depth(K, mq, v);
-}
+double depth(const double* inputs) noexcept { return depth_of<humidity_term>(inputs); }
 
-double initiation_time(const double* inputs) noexcept
-{
-    const WorkingValues v = read_working_values(inputs);
-    const MixQuantities mq = mix_quantities(v);
-    const double K = depth_coefficient(mq, humidity_term(v.RH));
-    return carbonation::initiation_time(K, mq, v);
-}
+double initiation_time(const double* inputs) noexcept { return initiation_time_of<humidity_term>(inputs); }
 
 }  // namespace dur::carbonation::model_a
