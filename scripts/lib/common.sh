@@ -72,9 +72,9 @@ register_qemu_i386() {
 # the CPU itself (qemu-user cannot run Wine's threads).
 setup_wine() {
     WINE_THREADS=ON
-    if ! native_ia32; then
+    if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] || ! native_ia32; then
         register_qemu_i386
-        WINE_THREADS=OFF
+        WINE_THREADS=OFF  # 32-bit code runs under qemu-user
     fi
     export WINEPREFIX="$ROOT/build/wineprefix"
     export WINEDEBUG=-all

@@ -67,7 +67,7 @@ public:
         if (now != mxcsr_)
             asm volatile("ldmxcsr %0" : : "m"(mxcsr_) : "memory");
 #  if defined(__i386__)
-        asm volatile("fldenv %0" : : "m"(x87_) : "memory");
+        restore_x87(x87_);
 #  endif
     }
 
@@ -79,6 +79,17 @@ public:
     static void settle(double& result) noexcept { asm volatile("" : "+x"(result)); }
 
 private:
+#  if defined(__i386__)
+    // FLDENV also restores the tag word, which marks every x87 register
+    // empty: the result must not be in ST(0) yet. Out of line, the call
+    // itself keeps it out (the x87 stack is empty across a call), and the
+    // compiler loads the return value only afterwards.
+    __attribute__((noinline)) static void restore_x87(const X87Environment& env) noexcept
+    {
+        asm volatile("fldenv %0" : : "m"(env) : "memory");
+    }
+#  endif
+
     std::uint32_t mxcsr_;
 #  if defined(__i386__)
     X87Environment x87_;
