@@ -52,20 +52,17 @@ public:
         asm volatile("fnclex\n\tfldcw %0" : : "m"(default_x87_control) : "memory");
 #  endif
         asm volatile("stmxcsr %0" : "=m"(mxcsr_) : : "memory");
-        // Most hosts keep the default controls: then only the flags need
-        // watching, and loading MXCSR (slow on some processors) is skipped.
+        // Most hosts keep the default controls: then the default need not be
+        // loaded on entry, only the host's word on exit.
         if ((mxcsr_ & ~mxcsr_flags) != default_mxcsr)
             asm volatile("ldmxcsr %0" : : "m"(default_mxcsr) : "memory");
     }
 
     ~DefaultFpEnvironment()
     {
-        // Put the host's word back if the call changed anything in it, the
-        // flags included.
-        std::uint32_t now;
-        asm volatile("stmxcsr %0" : "=m"(now) : : "memory");
-        if (now != mxcsr_)
-            asm volatile("ldmxcsr %0" : : "m"(mxcsr_) : "memory");
+        // The host's word back, flags included. Loading it is cheaper than
+        // reading MXCSR a second time to see whether anything changed.
+        asm volatile("ldmxcsr %0" : : "m"(mxcsr_) : "memory");
 #  if defined(__i386__)
         restore_x87(x87_);
 #  endif
