@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 #include "commands.h"
@@ -50,6 +51,15 @@ std::string format_beta(double beta)
 int study_command(const StudyOptions& options)
 {
     const auto started = std::chrono::steady_clock::now();
+    // DURHOST_TIMING=1 prints how long each phase took, for tuning.
+    const bool timing = std::getenv("DURHOST_TIMING") != nullptr;
+    auto phase_start = started;
+    auto phase = [&](const char* name) {
+        const auto now = std::chrono::steady_clock::now();
+        if (timing)
+            std::fprintf(stderr, "%-12s %8.3f s\n", name, std::chrono::duration<double>(now - phase_start).count());
+        phase_start = now;
+    };
     const StudySpec spec = read_study(options.study);
     const std::filesystem::path dir = std::filesystem::absolute(
         options.output ? *options.output : std::filesystem::path(options.study.stem().string() + "-results"));
@@ -63,6 +73,7 @@ int study_command(const StudyOptions& options)
     if (show_progress)
         std::fprintf(stderr, "sampling %zu x %zu inputs...\n", spec.samples, spec.random.size());
     const SampleSet samples = draw_samples(spec, threads);
+    phase("sampling");
     const std::vector<double> times = spec.time.times();
 
     // The plug-ins log into the results directory.
@@ -80,6 +91,7 @@ int study_command(const StudyOptions& options)
     }
     if (show_progress)
         std::fprintf(stderr, "\revaluating 100 %%\n");
+    phase("evaluation");
 
     StudyReport report;
     report.spec = &spec;
@@ -87,7 +99,9 @@ int study_command(const StudyOptions& options)
     report.curve = probability_curve(times, ev);
     report.result = summarise(ev.result);
     report.first_below_target = first_time_below(report.curve, spec.target_beta);
+    phase("statistics");
     report.sensitivity = sensitivity(samples, ev.result);
+    phase("sensitivity");
     report.calls = ev.calls;
     for (std::uint64_t n : ev.nan_results)
         report.nan_results = std::max(report.nan_results, n);
@@ -103,7 +117,9 @@ int study_command(const StudyOptions& options)
     write_curve_csv(dir, report);
     if (options.keep_samples)
         write_samples_csv(dir, spec, samples, ev.result);
+    phase("csv");
     const std::string plots = write_plots(dir, report, ev.result);
+    phase("plots");
     report.elapsed_seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     write_summary_json(dir, report);

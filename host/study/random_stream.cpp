@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 #include "sampler.h"
@@ -37,24 +38,34 @@ double RandomStream::open_unit()
 
 std::uint64_t RandomStream::below(std::uint64_t bound)
 {
-    // The bias of a modulo is below bound / 2^64: nothing for a shuffle.
-    return next() % bound;
+    // Multiply-high (Lemire): no division, and a bias below bound / 2^64.
+    __extension__ using wide = unsigned __int128;
+    return static_cast<std::uint64_t>((static_cast<wide>(next()) * bound) >> 64);
 }
 
 std::vector<std::uint32_t> ranks_of(const std::vector<double>& values)
 {
-    std::vector<std::uint32_t> order(values.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        // NaN last, so that it never breaks the ordering.
-        const double x = values[a], y = values[b];
-        if (std::isnan(x) || std::isnan(y))
-            return !std::isnan(x) && std::isnan(y);
-        return x < y;
+    // Sorting (value, index) pairs in place is several times faster than
+    // sorting indices that point into the values. NaN goes last; ties keep
+    // the samples' order, so the ranks are the same on every run.
+    struct Keyed {
+        double value;
+        std::uint32_t index;
+    };
+    std::vector<Keyed> keyed(values.size());
+    for (std::uint32_t i = 0; i < keyed.size(); ++i)
+        keyed[i] = {std::isnan(values[i]) ? std::numeric_limits<double>::infinity() : values[i], i};
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+        if (a.value != b.value)
+            return a.value < b.value;
+        const bool a_nan = std::isnan(values[a.index]), b_nan = std::isnan(values[b.index]);
+        if (a_nan != b_nan)
+            return b_nan;
+        return a.index < b.index;
     });
     std::vector<std::uint32_t> rank(values.size());
-    for (std::uint32_t r = 0; r < order.size(); ++r)
-        rank[order[r]] = r;
+    for (std::uint32_t r = 0; r < keyed.size(); ++r)
+        rank[keyed[r].index] = r;
     return rank;
 }
 

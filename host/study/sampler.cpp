@@ -119,8 +119,10 @@ void impose_rank_correlations(const StudySpec& spec, SampleSet& set, unsigned th
     const std::size_t n = spec.samples;
     const boost::math::normal_distribution<double> standard;
     std::vector<double> scores(n);
-    for (std::size_t i = 0; i < n; ++i)
-        scores[i] = boost::math::quantile(standard, static_cast<double>(i + 1) / static_cast<double>(n + 1));
+    parallel_blocks(n, threads, [&](unsigned, std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i)
+            scores[i] = boost::math::quantile(standard, static_cast<double>(i + 1) / static_cast<double>(n + 1));
+    });
     Matrix s(k);
     for (std::size_t c = 0; c < k; ++c) {
         s[c] = scores;
@@ -162,8 +164,11 @@ void impose_rank_correlations(const StudySpec& spec, SampleSet& set, unsigned th
                     target_scores[i] += t[c][m] * s[m][i];
             const std::vector<std::uint32_t> rank = ranks_of(target_scores);
             std::vector<double>& column = set.columns[involved[c]];
-            std::vector<double> sorted = column;
-            std::sort(sorted.begin(), sorted.end());
+            // The column's ranks give its sorted order without a sort.
+            const std::vector<std::uint32_t>& drawn_rank = set.ranks[involved[c]];
+            std::vector<double> sorted(n);
+            for (std::size_t i = 0; i < n; ++i)
+                sorted[drawn_rank[i]] = column[i];
             for (std::size_t i = 0; i < n; ++i)
                 column[i] = sorted[rank[i]];
             set.ranks[involved[c]] = rank;

@@ -219,6 +219,7 @@ std::string write_plots(const std::filesystem::path& dir, const StudyReport& r, 
 
     std::ostringstream h;
     h << "# histogram of the result; draw with: gnuplot histogram.gp\n"
+      << "reset\nset datafile separator whitespace\n"
       << "set encoding utf8\nset terminal svg size 900,560 dynamic background rgb 'white'\n"
       << "set output 'histogram.svg.partial'\n"
       << "set title \"" << info.name << ": distribution of the "
@@ -242,6 +243,7 @@ std::string write_plots(const std::filesystem::path& dir, const StudyReport& r, 
 
     std::ostringstream s;
     s << "# rank-correlation sensitivity; draw with: gnuplot sensitivity.gp\n"
+      << "reset\nset datafile separator whitespace\n"
       << "set encoding utf8\nset terminal svg size 900,560 dynamic background rgb 'white'\n"
       << "set output 'sensitivity.svg.partial'\n"
       << "set title \"" << info.name << ": rank correlation of each random input with the result\" noenhanced\n"
@@ -253,11 +255,14 @@ std::string write_plots(const std::filesystem::path& dir, const StudyReport& r, 
     if (!on_path("gnuplot"))
         return "gnuplot not found: the plot data and scripts are in " + dir.string() +
                "; draw them with: cd " + dir.string() + " && gnuplot beta.gp histogram.gp sensitivity.gp";
+    // One gnuplot for the three plots: it starts once.
+    const std::string command =
+        "cd '" + dir.string() + "' && gnuplot beta.gp histogram.gp sensitivity.gp 2>/dev/null";
+    const int status = std::system(command.c_str());
     std::string drawn;
     for (const char* plot : {"beta", "histogram", "sensitivity"}) {
-        const std::string command = "cd '" + dir.string() + "' && gnuplot " + plot + ".gp 2>/dev/null";
         const std::filesystem::path partial = dir / (std::string(plot) + ".svg.partial");
-        if (std::system(command.c_str()) == 0 && std::filesystem::exists(partial)) {
+        if (status == 0 && std::filesystem::exists(partial)) {
             std::filesystem::rename(partial, dir / (std::string(plot) + ".svg"));
             drawn += (drawn.empty() ? "" : ", ") + (dir / (std::string(plot) + ".svg")).string();
         } else {
