@@ -12,10 +12,18 @@ if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86)$")
   target_compile_options(dur_fp_strict INTERFACE -msse2 -mfpmath=sse)
 endif()
 
+# Warnings, and the sanitizers of the checking builds: every target of the
+# project links this.
 add_library(dur_warnings INTERFACE)
 add_library(dur::warnings ALIAS dur_warnings)
 target_compile_options(dur_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                        $<$<BOOL:${DUR_WARNINGS_AS_ERRORS}>:-Werror>)
+if(DUR_SANITIZE OR DUR_FUZZ)
+  set(dur_sanitizers address,undefined)
+  target_compile_options(dur_warnings INTERFACE -fsanitize=${dur_sanitizers} -fno-sanitize-recover=all
+                         -fno-omit-frame-pointer $<$<BOOL:${DUR_FUZZ}>:-fsanitize=fuzzer-no-link>)
+  target_link_options(dur_warnings INTERFACE -fsanitize=${dur_sanitizers})
+endif()
 
 # dur_add_plugin(NAME SOURCES ... LINK ... EXPORTS_DEF file EXPORTS_MAP file)
 #
@@ -35,6 +43,7 @@ function(dur_add_plugin name)
     target_link_options(${name} PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--enable-stdcall-fixup)
   else()
     set_target_properties(${name} PROPERTIES SUFFIX ".so" LINK_DEPENDS ${arg_EXPORTS_MAP})
-    target_link_options(${name} PRIVATE -Wl,--version-script=${arg_EXPORTS_MAP} -Wl,--no-undefined)
+    target_link_options(${name} PRIVATE -Wl,--version-script=${arg_EXPORTS_MAP}
+                        $<$<NOT:$<BOOL:${DUR_FUZZ}>>:-Wl,--no-undefined>)
   endif()
 endfunction()

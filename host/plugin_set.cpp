@@ -19,14 +19,14 @@ std::filesystem::path executable_directory()
 
 std::filesystem::path default_plugin_directory()
 {
-    const std::filesystem::path here = executable_directory();
+    std::filesystem::path here = executable_directory();
     for (const std::filesystem::path& candidate : {here, here / ".." / "lib" / "durability"})
         if (std::filesystem::exists(candidate / "Mirkast.so"))
             return std::filesystem::weakly_canonical(candidate);
     return here;
 }
 
-PluginSet::PluginSet(std::filesystem::path directory)
+PluginSet::PluginSet(const std::filesystem::path& directory)
     : directory_(directory.empty() ? default_plugin_directory() : std::filesystem::absolute(directory))
 {
 }

@@ -16,7 +16,7 @@ class PluginSet {
 public:
     // `directory` empty: beside the executable, or in ../lib/durability of
     // an installed layout.
-    explicit PluginSet(std::filesystem::path directory = {});
+    explicit PluginSet(const std::filesystem::path& directory = {});
     ~PluginSet();
     PluginSet(const PluginSet&) = delete;
     PluginSet& operator=(const PluginSet&) = delete;

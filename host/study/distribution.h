@@ -59,7 +59,7 @@ private:
                                boost::math::triangular_distribution<double>>;
 
     Distribution(std::string kind, DistributionParameters parameters, Model model)
-        : kind_(std::move(kind)), parameters_(std::move(parameters)), model_(std::move(model))
+        : kind_(std::move(kind)), parameters_(std::move(parameters)), model_(model)
     {
     }
 

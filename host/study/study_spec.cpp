@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 
 #include <toml++/toml.h>
 
 #include "host_error.h"
+#include "toml_guard.h"
 
 namespace dur::host {
 namespace {
@@ -57,9 +60,15 @@ std::vector<double> TimeGrid::times() const
 StudySpec read_study(const std::filesystem::path& file)
 {
     Reader r(file);
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        r.fail_at(0, "cannot read the study file");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (const int line = non_ascii_outside_text(text); line > 0)
+        r.fail_at(line, "a non-ASCII character outside a comment or a quoted string (keys and values are ASCII)");
     toml::table root;
     try {
-        root = toml::parse_file(file.string());
+        root = toml::parse(text, file.string());
     } catch (const toml::parse_error& e) {
         r.fail_at(static_cast<int>(e.source().begin.line), std::string(e.description()));
     }

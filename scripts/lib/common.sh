@@ -8,6 +8,7 @@ say() { printf '\n==> %s\n' "$*" >&2; }
 # Packages that every build needs, and those of each optional part.
 NATIVE_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev binutils python3)
 HOST_PACKAGES=(libtomlplusplus-dev libcli11-dev libboost-math-dev gnuplot-nox)
+CHECK_PACKAGES=(clang clang-tidy cppcheck libclang-rt-14-dev time)
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 wine64 qemu-user-static zip)
 
 missing_packages() {

@@ -23,7 +23,7 @@ TEST(StudyFile, ReadsAWholeStudy)
     ScratchDir scratch;
     write_text("s.toml", head + "method = \"mc\"\nseed = 7\ntarget_beta = 1.5\n"
                                 "time = { start = 10, end = 50, step = 10 }\n"
-                                "[inputs]\ncover = { dist = \"normal\", mean = 50, sd = 8 }\nD0 = 3e-9\n"
+                                "[inputs]\ncover = { dist = \"normal\", mean = 50, sd = 8 }  # mm, \xc2\xb1 8\nD0 = 3e-9\n"
                                 "w = { dist = \"uniform\", min = 150, max = 180 }\n"
                                 "[[correlation]]\ninputs = [\"w\", \"cover\"]\nrank = 0.3\n");
     const host::StudySpec spec = read_study("s.toml");
@@ -76,6 +76,7 @@ const BadStudy bad_studies[] = {
     {"zero step", head + "time = { start = 0, end = 10, step = 0 }\n", "s.toml:3", "step must be > 0"},
     {"negative step", head + "time = { start = 0, end = 10, step = -1 }\n", "s.toml:3", "step must be > 0"},
     {"syntax error", head + "samples = = 3\n", "s.toml:3", ""},
+    {"non ASCII key", head + "fa\xc3\xa7" "ade = 3\n", "s.toml:3", "non-ASCII character outside a comment"},
 };
 
 class BadStudies : public ::testing::TestWithParam<BadStudy> {};

@@ -43,6 +43,8 @@ struct X87Environment {
 
 class DefaultFpEnvironment {
 public:
+    // The saved words are written by the asm statements below.
+    // cppcheck-suppress uninitMemberVar
     DefaultFpEnvironment() noexcept
     {
 #  if defined(__i386__)

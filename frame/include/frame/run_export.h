@@ -44,7 +44,9 @@ template <const ExportContract& contract, std::size_t... row>
 inline bool any_row_breaks(const double* inputs, std::index_sequence<row...>) noexcept
 {
     // Bitwise or: every row is tested, without a branch per row.
-    return (breaks_rule(inputs[contract.inputs[row].position - 1], contract.inputs[row].rule, contract.nan) | ...);
+    return (static_cast<unsigned>(
+                breaks_rule(inputs[contract.inputs[row].position - 1], contract.inputs[row].rule, contract.nan)) |
+            ...) != 0;
 }
 
 // A table of NonNegative rows that lets NaN through can only be broken by a
