@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "bits.h"
+#include "fp_cases.h"
 #include "plugin_library.h"
 #include "reference_vectors.h"
 #include "scratch_dir.h"
@@ -16,24 +17,21 @@
 namespace dur::test {
 namespace {
 
-struct FpCase {
-    const char* export_name;
-    std::vector<Change> changes;
-};
-
-// Vectors whose evaluation divides by zero, overflows or makes NaN.
-const FpCase fp_cases[] = {
-    {"Mirkast_xCl", {}},
-    {"Mirkast_xCl", {{4, 0.0}, {8, 0.0}}},
-    {"Mirkast_xCl", {{3, nan}}},
-    {"Mirkast_ti", {{6, 0.0}, {3, 0.0}}},
-    {"Mirkast_ti", {{7, inf}}},
-    {"dorvela_xc", {{6, inf}}},
-    {"dorvela_ti", {{6, inf}, {3, 0.0}}},
-    {"dorvela_ti", {{11, 1e-320}, {3, 0.0}}},
-    {"dorvelb_xc", {{5, 1e-310}}},
-    {"dorvelb_ti", {{4, 84.39}}},
-    {"dorvelb_ti", {{6, inf}, {3, 0.0}}},
+// One case, bound and evaluated once in the default environment; `other`
+// is a fresh copy of its vector for the call under test.
+struct Prepared {
+    explicit Prepared(const FpCase& c)
+        : plugin(plugin_path(plugin_of(c.export_name))),
+          f(plugin.bind(c.export_name)),
+          other(reference_with(c.export_name, c.changes))
+    {
+        std::vector<double> v = other;
+        expected = f(0, v.data());
+    }
+    PluginLibrary plugin;
+    dur_export_fn f;
+    std::vector<double> other;
+    double expected;
 };
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -59,19 +57,15 @@ TEST(FpEnvironment, HostileHostGetsDefaultBitsAndItsEnvironmentBack)
     ScratchDir scratch;
     for (const FpCase& c : fp_cases) {
         SCOPED_TRACE(c.export_name);
-        PluginLibrary plugin(plugin_path(plugin_of(c.export_name)));
-        const dur_export_fn f = plugin.bind(c.export_name);
-        std::vector<double> v_default = reference_with(c.export_name, c.changes);
-        std::vector<double> v_hostile = v_default;
-        const double expected = f(0, v_default.data());
+        Prepared p(c);
 
         const std::uint32_t saved = read_mxcsr();
         write_mxcsr(hostile_mxcsr);
-        const double result = f(0, v_hostile.data());  // a trap would end the test here
+        const double result = p.f(0, p.other.data());  // a trap would end the test here
         const std::uint32_t after = read_mxcsr();
         write_mxcsr(saved);
 
-        EXPECT_TRUE(same_double(result, expected));
+        EXPECT_TRUE(same_double(result, p.expected));
         EXPECT_EQ(after, hostile_mxcsr);
     }
 }
@@ -82,24 +76,20 @@ TEST(FpEnvironment, TrapsEnabledWithFeenableexceptRaiseNothing)
     ScratchDir scratch;
     for (const FpCase& c : fp_cases) {
         SCOPED_TRACE(c.export_name);
-        PluginLibrary plugin(plugin_path(plugin_of(c.export_name)));
-        const dur_export_fn f = plugin.bind(c.export_name);
-        std::vector<double> v_default = reference_with(c.export_name, c.changes);
-        std::vector<double> v_trapping = v_default;
-        const double expected = f(0, v_default.data());
+        Prepared p(c);
 
         std::fenv_t saved;
         std::fegetenv(&saved);
         std::feclearexcept(FE_ALL_EXCEPT);
         feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW | FE_UNDERFLOW | FE_INEXACT);
         std::fesetround(FE_TOWARDZERO);
-        const double result = f(0, v_trapping.data());
+        const double result = p.f(0, p.other.data());
         const int raised = std::fetestexcept(FE_ALL_EXCEPT);
         const int traps = fegetexcept();
         const int rounding = std::fegetround();
         std::fesetenv(&saved);
 
-        EXPECT_TRUE(same_double(result, expected));
+        EXPECT_TRUE(same_double(result, p.expected));
         EXPECT_EQ(raised, 0);  // none of the model's flags leaked out
         EXPECT_EQ(traps, FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW | FE_UNDERFLOW | FE_INEXACT);
         EXPECT_EQ(rounding, FE_TOWARDZERO);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "bits.h"
+#include "fp_cases.h"
 #include "reference_vectors.h"
 #include "win_support.h"
 
@@ -39,27 +40,6 @@ void write_mxcsr(std::uint32_t v) { asm volatile("ldmxcsr %0" : : "m"(v)); }
 constexpr std::uint16_t hostile_x87 = 0x0340;
 // SSE: every exception unmasked, round up, flush to zero, denormals are zero.
 constexpr std::uint32_t hostile_mxcsr = 0x4000 | 0x8000 | 0x0040;
-
-struct FpCase {
-    const char* export_name;
-    std::vector<Change> changes;
-};
-
-// Vectors whose evaluation divides by zero, overflows or makes a NaN, and
-// ones that go through pow.
-const FpCase fp_cases[] = {
-    {"Mirkast_xCl", {}},
-    {"Mirkast_xCl", {{4, 0.0}, {8, 0.0}}},
-    {"Mirkast_ti", {{6, 0.0}, {3, 0.0}}},
-    {"Mirkast_ti", {{7, inf}}},
-    {"dorvela_xc", {{6, inf}}},
-    {"dorvela_ti", {}},
-    {"dorvela_ti", {{6, inf}, {3, 0.0}}},
-    {"dorvelb_xc", {{4, 84.39}}},
-    {"dorvelb_xc", {{5, 1e-310}}},
-    {"dorvelb_ti", {}},
-    {"dorvelb_ti", {{6, inf}, {3, 0.0}}},
-};
 
 TEST(WindowsFpEnvironment, HostileHostGetsDefaultBitsAndItsWordsBack)
 {
