@@ -7,7 +7,7 @@
 
 #include <span>
 
-#include "frame/input_spec.h"
+#include "frame/input_table.h"
 
 namespace dur::chloride {
 

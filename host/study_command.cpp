@@ -15,7 +15,7 @@
 #include "study/sampler.h"
 #include "study/statistics.h"
 #include "study/study_report.h"
-#include "study/study_spec.h"
+#include "study/study_file.h"
 #include "working_directory.h"
 
 namespace dur::host {
@@ -60,31 +60,31 @@ int study_command(const StudyOptions& options)
             std::fprintf(stderr, "%-12s %8.3f s\n", name, std::chrono::duration<double>(now - phase_start).count());
         phase_start = now;
     };
-    const StudySpec spec = read_study(options.study);
+    const Study study = read_study(options.study);
     const std::filesystem::path dir = std::filesystem::absolute(
         options.output ? *options.output : std::filesystem::path(options.study.stem().string() + "-results"));
     prepare_output_directory(dir);
 
     PluginSet plugins(options.plugins);
-    const dur_export_fn f = plugins.bind(*spec.export_info);
+    const dur_export_fn f = plugins.bind(*study.export_info);
     const unsigned threads = options.threads == 0 ? default_thread_count() : options.threads;
     const bool show_progress = !options.quiet && isatty(STDERR_FILENO) != 0;
 
     if (show_progress)
-        std::fprintf(stderr, "sampling %zu x %zu inputs...\n", spec.samples, spec.random.size());
-    const SampleSet samples = draw_samples(spec, threads);
+        std::fprintf(stderr, "sampling %zu x %zu inputs...\n", study.samples, study.random.size());
+    const SampleSet samples = draw_samples(study, threads);
     phase("sampling");
-    const std::vector<double> times = spec.time.times();
+    const std::vector<double> times = study.time.times();
 
     // The plug-ins log into the results directory.
-    const std::vector<std::string> logs = log_names(spec.export_info->name);
+    const std::vector<std::string> logs = log_names(study.export_info->name);
     std::size_t log_lines_before = 0;
     for (const std::string& log : logs)
         log_lines_before += count_lines(dir / log);
     Evaluation ev;
     {
         WorkingDirectory cwd(dir);
-        ev = evaluate(spec, samples, f, times, threads, [&](std::size_t done, std::size_t total) {
+        ev = evaluate(study, samples, f, times, threads, [&](std::size_t done, std::size_t total) {
             if (show_progress)
                 std::fprintf(stderr, "\revaluating %3.0f %%", 100.0 * static_cast<double>(done) / static_cast<double>(total));
         });
@@ -94,11 +94,11 @@ int study_command(const StudyOptions& options)
     phase("evaluation");
 
     StudyReport report;
-    report.spec = &spec;
+    report.study = &study;
     report.threads = threads;
     report.curve = probability_curve(times, ev);
     report.result = summarise(ev.result);
-    report.first_below_target = first_time_below(report.curve, spec.target_beta);
+    report.first_below_target = first_time_below(report.curve, study.target_beta);
     phase("statistics");
     report.sensitivity = sensitivity(samples, ev.result);
     phase("sensitivity");
@@ -116,7 +116,7 @@ int study_command(const StudyOptions& options)
 
     write_curve_csv(dir, report);
     if (options.keep_samples)
-        write_samples_csv(dir, spec, samples, ev.result);
+        write_samples_csv(dir, study, samples, ev.result);
     phase("csv");
     const std::string plots = write_plots(dir, report, ev.result);
     phase("plots");
@@ -125,8 +125,8 @@ int study_command(const StudyOptions& options)
     write_summary_json(dir, report);
 
     if (!options.quiet) {
-        std::printf("%s, %zu samples (%s), %zu random inputs, %u threads, %.2f s\n", spec.export_info->name,
-                    spec.samples, spec.method == SamplingMethod::latin_hypercube ? "lhs" : "mc", spec.random.size(),
+        std::printf("%s, %zu samples (%s), %zu random inputs, %u threads, %.2f s\n", study.export_info->name,
+                    study.samples, study.method == SamplingMethod::latin_hypercube ? "lhs" : "mc", study.random.size(),
                     threads, report.elapsed_seconds);
         std::printf("  %8s  %10s  %8s\n", "t (y)", "Pf", "beta");
         const std::size_t shown = std::min<std::size_t>(report.curve.size(), 6);
@@ -136,9 +136,9 @@ int study_command(const StudyOptions& options)
             std::printf("  %8g  %10.4g  %8s\n", c.t, c.pf, format_beta(c.beta).c_str());
         }
         if (report.first_below_target)
-            std::printf("beta falls below the target %g at t = %g years\n", spec.target_beta, *report.first_below_target);
+            std::printf("beta falls below the target %g at t = %g years\n", study.target_beta, *report.first_below_target);
         else
-            std::printf("beta stays above the target %g up to t = %g years\n", spec.target_beta, times.back());
+            std::printf("beta stays above the target %g up to t = %g years\n", study.target_beta, times.back());
         if (report.reporting_calls > 0)
             std::printf("%llu calls reported inadmissible inputs (see %s)\n",
                         static_cast<unsigned long long>(report.reporting_calls), report.logs.front().c_str());

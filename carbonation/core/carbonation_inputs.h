@@ -4,7 +4,7 @@
 #ifndef CARBONATION_INPUTS_H
 #define CARBONATION_INPUTS_H
 
-#include "frame/input_spec.h"
+#include "frame/input_table.h"
 
 namespace dur::carbonation {
 

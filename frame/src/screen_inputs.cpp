@@ -27,13 +27,13 @@ const char* format_of(InputRule rule) noexcept
     return rule_texts[0].format;
 }
 
-void append_message(ErrorReport& report, const InputSpec& spec) noexcept
+void append_message(ErrorReport& report, const InputSpec& row) noexcept
 {
     const std::size_t room = ErrorReport::capacity - report.length;
     if (room <= 1)
         return;  // full: the tables of these plug-ins never get here
-    const int written = std::snprintf(report.text + report.length, room, format_of(spec.rule),
-                                      spec.position, spec.name);
+    const int written = std::snprintf(report.text + report.length, room, format_of(row.rule),
+                                      row.position, row.name);
     if (written < 0)
         return;
     const std::size_t kept = static_cast<std::size_t>(written) < room ? static_cast<std::size_t>(written)
@@ -48,13 +48,13 @@ void screen_inputs(const double* inputs, std::span<const InputSpec> table, NanPo
 {
     report.length = 0;
     report.flagged = false;
-    for (const InputSpec& spec : table) {
-        if (!breaks_rule(inputs[spec.position - 1], spec.rule, nan))
+    for (const InputSpec& row : table) {
+        if (!breaks_rule(inputs[row.position - 1], row.rule, nan))
             continue;
         if (!report.flagged)
             report.text[0] = '\0';
         report.flagged = true;
-        append_message(report, spec);
+        append_message(report, row);
     }
 }
 

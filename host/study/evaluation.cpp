@@ -9,20 +9,20 @@ namespace dur::host {
 namespace {
 
 // The vector of one sample: the deterministic inputs, then the sampled ones.
-void fill(const StudySpec& spec, const SampleSet& samples, std::size_t i, std::vector<double>& v)
+void fill(const Study& study, const SampleSet& samples, std::size_t i, std::vector<double>& v)
 {
-    std::copy(spec.fixed.begin(), spec.fixed.end(), v.begin());
-    for (std::size_t j = 0; j < spec.random.size(); ++j)
-        v[static_cast<std::size_t>(spec.random[j].slot.position - 1)] = samples.columns[j][i];
+    std::copy(study.fixed.begin(), study.fixed.end(), v.begin());
+    for (std::size_t j = 0; j < study.random.size(); ++j)
+        v[static_cast<std::size_t>(study.random[j].slot.position - 1)] = samples.columns[j][i];
 }
 
 }  // namespace
 
-Evaluation evaluate(const StudySpec& spec, const SampleSet& samples, dur_export_fn f, const std::vector<double>& times,
+Evaluation evaluate(const Study& study, const SampleSet& samples, dur_export_fn f, const std::vector<double>& times,
                     unsigned threads, const std::function<void(std::size_t, std::size_t)>& progress)
 {
     const std::size_t n = samples.count;
-    const ExportInfo& info = *spec.export_info;
+    const ExportInfo& info = *study.export_info;
     const bool depth = info.kind == ResultKind::depth;
     Evaluation ev;
     ev.result.assign(n, 0.0);
@@ -34,12 +34,12 @@ Evaluation evaluate(const StudySpec& spec, const SampleSet& samples, dur_export_
     std::vector<std::vector<std::uint64_t>> nans(threads, std::vector<std::uint64_t>(times.size(), 0));
 
     parallel_blocks(n, threads, [&](unsigned t, std::size_t begin, std::size_t end) {
-        std::vector<double> v(spec.fixed.size());
-        std::vector<double> fresh(spec.fixed.size());
+        std::vector<double> v(study.fixed.size());
+        std::vector<double> fresh(study.fixed.size());
         for (std::size_t i = begin; i < end; ++i) {
             if (t == 0 && (i - begin) % 65536 == 0)
                 progress(i - begin, end - begin);
-            fill(spec, samples, i, fresh);
+            fill(study, samples, i, fresh);
             if (!depth) {
                 v = fresh;
                 ev.result[i] = f(0, v.data());

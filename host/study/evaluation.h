@@ -10,7 +10,7 @@
 
 #include "frame/plugin_api.h"
 #include "sampler.h"
-#include "study_spec.h"
+#include "study_file.h"
 
 namespace dur::host {
 
@@ -26,7 +26,7 @@ struct Evaluation {
 };
 
 // `progress(done, total)` is called from the first thread now and then.
-Evaluation evaluate(const StudySpec& spec, const SampleSet& samples, dur_export_fn f, const std::vector<double>& times,
+Evaluation evaluate(const Study& study, const SampleSet& samples, dur_export_fn f, const std::vector<double>& times,
                     unsigned threads, const std::function<void(std::size_t, std::size_t)>& progress);
 
 }  // namespace dur::host

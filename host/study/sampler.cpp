@@ -57,25 +57,25 @@ Matrix lower_inverse(const Matrix& l)
     return inv;
 }
 
-void draw_column(const StudySpec& spec, std::size_t j, SampleSet& set)
+void draw_column(const Study& study, std::size_t j, SampleSet& set)
 {
-    const std::size_t n = spec.samples;
-    RandomStream stream(spec.seed, j);
+    const std::size_t n = study.samples;
+    RandomStream stream(study.seed, j);
     std::vector<double>& column = set.columns[j];
     column.resize(n);
-    if (spec.method == SamplingMethod::latin_hypercube) {
+    if (study.method == SamplingMethod::latin_hypercube) {
         // One value from each of n equal-probability strata, in random order.
         std::vector<std::uint32_t>& stratum = set.ranks[j];
         stratum.resize(n);
         std::iota(stratum.begin(), stratum.end(), 0u);
         for (std::size_t i = n - 1; i > 0; --i)
             std::swap(stratum[i], stratum[stream.below(i + 1)]);
-        const Distribution& d = spec.random[j].distribution;
+        const Distribution& d = study.random[j].distribution;
         for (std::size_t i = 0; i < n; ++i)
             column[i] = d.quantile((stratum[i] + stream.open_unit()) / static_cast<double>(n));
         // The quantile is monotone, so the stratum is the value's rank.
     } else {
-        const Distribution& d = spec.random[j].distribution;
+        const Distribution& d = study.random[j].distribution;
         for (std::size_t i = 0; i < n; ++i)
             column[i] = d.quantile(stream.open_unit());
         set.ranks[j] = ranks_of(column);
@@ -85,12 +85,12 @@ void draw_column(const StudySpec& spec, std::size_t j, SampleSet& set)
 // Iman-Conover: reorder the columns of the correlated inputs so that their
 // rank correlations approach the targets, leaving each column's values (and
 // so its distribution and stratification) as drawn.
-void impose_rank_correlations(const StudySpec& spec, SampleSet& set, unsigned threads)
+void impose_rank_correlations(const Study& study, SampleSet& set, unsigned threads)
 {
-    if (spec.correlations.empty())
+    if (study.correlations.empty())
         return;
     std::vector<std::size_t> involved;
-    for (const RankCorrelation& c : spec.correlations)
+    for (const RankCorrelation& c : study.correlations)
         for (std::size_t j : {c.first, c.second})
             if (std::find(involved.begin(), involved.end(), j) == involved.end())
                 involved.push_back(j);
@@ -105,18 +105,18 @@ void impose_rank_correlations(const StudySpec& spec, SampleSet& set, unsigned th
     Matrix target(k, std::vector<double>(k, 0.0));
     for (std::size_t i = 0; i < k; ++i)
         target[i][i] = 1.0;
-    for (const RankCorrelation& c : spec.correlations) {
+    for (const RankCorrelation& c : study.correlations) {
         const double r = 2.0 * std::sin(M_PI * c.rank / 6.0);
         target[slot_of(c.first)][slot_of(c.second)] = r;
         target[slot_of(c.second)][slot_of(c.first)] = r;
     }
     Matrix p;
     if (!cholesky(target, p))
-        throw InputError(spec.file.string() + ":" + std::to_string(spec.correlations.front().line) +
+        throw InputError(study.file.string() + ":" + std::to_string(study.correlations.front().line) +
                          ": the rank correlations do not form a positive definite matrix");
 
     // Van der Waerden scores, randomly permuted per column.
-    const std::size_t n = spec.samples;
+    const std::size_t n = study.samples;
     const boost::math::normal_distribution<double> standard;
     std::vector<double> scores(n);
     parallel_blocks(n, threads, [&](unsigned, std::size_t begin, std::size_t end) {
@@ -126,7 +126,7 @@ void impose_rank_correlations(const StudySpec& spec, SampleSet& set, unsigned th
     Matrix s(k);
     for (std::size_t c = 0; c < k; ++c) {
         s[c] = scores;
-        RandomStream stream(spec.seed, score_stream + involved[c]);
+        RandomStream stream(study.seed, score_stream + involved[c]);
         for (std::size_t i = n - 1; i > 0; --i)
             std::swap(s[c][i], s[c][stream.below(i + 1)]);
     }
@@ -178,17 +178,17 @@ void impose_rank_correlations(const StudySpec& spec, SampleSet& set, unsigned th
 
 }  // namespace
 
-SampleSet draw_samples(const StudySpec& spec, unsigned threads)
+SampleSet draw_samples(const Study& study, unsigned threads)
 {
     SampleSet set;
-    set.count = spec.samples;
-    set.columns.resize(spec.random.size());
-    set.ranks.resize(spec.random.size());
-    parallel_blocks(spec.random.size(), threads, [&](unsigned, std::size_t begin, std::size_t end) {
+    set.count = study.samples;
+    set.columns.resize(study.random.size());
+    set.ranks.resize(study.random.size());
+    parallel_blocks(study.random.size(), threads, [&](unsigned, std::size_t begin, std::size_t end) {
         for (std::size_t j = begin; j < end; ++j)
-            draw_column(spec, j, set);
+            draw_column(study, j, set);
     });
-    impose_rank_correlations(spec, set, threads);
+    impose_rank_correlations(study, set, threads);
     return set;
 }
 

@@ -1,6 +1,6 @@
 // Draws a study's random inputs: Latin hypercube or plain Monte Carlo, each
 // input from its own random stream, with the rank correlations imposed by the
-// method of Iman and Conover. The same spec and seed give the same samples,
+// method of Iman and Conover. The same study and seed give the same samples,
 // whatever the number of threads.
 #ifndef HOST_STUDY_SAMPLER_H
 #define HOST_STUDY_SAMPLER_H
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "study_spec.h"
+#include "study_file.h"
 
 namespace dur::host {
 
@@ -19,7 +19,7 @@ struct SampleSet {
     std::vector<std::vector<std::uint32_t>> ranks;    // 0-based rank of each value in its column
 };
 
-SampleSet draw_samples(const StudySpec& spec, unsigned threads);
+SampleSet draw_samples(const Study& study, unsigned threads);
 
 // The random stream of one input: splitmix64 over (seed, stream).
 class RandomStream {

@@ -65,27 +65,27 @@ bool on_path(const std::string& program)
 
 void write_summary_json(const std::filesystem::path& dir, const StudyReport& r)
 {
-    const StudySpec& spec = *r.spec;
-    const ExportInfo& info = *spec.export_info;
+    const Study& study = *r.study;
+    const ExportInfo& info = *study.export_info;
     std::ostringstream j;
     j << "{\n  \"study\": {\n";
-    j << "    \"file\": " << json_string(spec.file.string()) << ",\n";
+    j << "    \"file\": " << json_string(study.file.string()) << ",\n";
     j << "    \"export\": " << json_string(info.name) << ",\n";
     j << "    \"result\": " << json_string(info.kind == ResultKind::depth ? "depth" : "initiation time") << ",\n";
-    j << "    \"samples\": " << spec.samples << ",\n";
-    j << "    \"method\": " << json_string(method_name(spec.method)) << ",\n";
-    j << "    \"seed\": " << spec.seed << ",\n";
-    j << "    \"target_beta\": " << json_number(spec.target_beta) << ",\n";
-    j << "    \"time\": {\"start\": " << json_number(spec.time.start) << ", \"end\": " << json_number(spec.time.end)
-      << ", \"step\": " << json_number(spec.time.step) << "},\n";
+    j << "    \"samples\": " << study.samples << ",\n";
+    j << "    \"method\": " << json_string(method_name(study.method)) << ",\n";
+    j << "    \"seed\": " << study.seed << ",\n";
+    j << "    \"target_beta\": " << json_number(study.target_beta) << ",\n";
+    j << "    \"time\": {\"start\": " << json_number(study.time.start) << ", \"end\": " << json_number(study.time.end)
+      << ", \"step\": " << json_number(study.time.step) << "},\n";
     j << "    \"inputs\": {\n";
     for (std::size_t p = 0; p < info.layout.size(); ++p) {
         const InputSlot& slot = info.layout[p];
         j << "      " << json_string(slot.symbol) << ": ";
-        const auto random = std::find_if(spec.random.begin(), spec.random.end(),
+        const auto random = std::find_if(study.random.begin(), study.random.end(),
                                          [&](const RandomInput& ri) { return ri.slot.position == slot.position; });
-        if (random == spec.random.end()) {
-            j << json_number(spec.fixed[p]);
+        if (random == study.random.end()) {
+            j << json_number(study.fixed[p]);
         } else {
             j << "{\"dist\": " << json_string(random->distribution.kind());
             for (const auto& [name, value] : random->distribution.parameters())
@@ -95,10 +95,10 @@ void write_summary_json(const std::filesystem::path& dir, const StudyReport& r)
         j << (p + 1 < info.layout.size() ? ",\n" : "\n");
     }
     j << "    },\n    \"correlations\": [";
-    for (std::size_t c = 0; c < spec.correlations.size(); ++c)
-        j << (c ? ", " : "") << "{\"inputs\": [" << json_string(spec.random[spec.correlations[c].first].slot.symbol)
-          << ", " << json_string(spec.random[spec.correlations[c].second].slot.symbol)
-          << "], \"rank\": " << json_number(spec.correlations[c].rank) << "}";
+    for (std::size_t c = 0; c < study.correlations.size(); ++c)
+        j << (c ? ", " : "") << "{\"inputs\": [" << json_string(study.random[study.correlations[c].first].slot.symbol)
+          << ", " << json_string(study.random[study.correlations[c].second].slot.symbol)
+          << "], \"rank\": " << json_number(study.correlations[c].rank) << "}";
     j << "],\n    \"threads\": " << r.threads << "\n  },\n";
 
     j << "  \"result\": {\"unit\": " << json_string(info.unit) << ", \"mean\": " << json_number(r.result.mean)
@@ -119,7 +119,7 @@ void write_summary_json(const std::filesystem::path& dir, const StudyReport& r)
       << (r.first_below_target ? json_number(*r.first_below_target) : std::string("null")) << ",\n";
     j << "  \"sensitivity\": {";
     for (std::size_t s = 0; s < r.sensitivity.size(); ++s)
-        j << (s ? ", " : "") << json_string(spec.random[s].slot.symbol) << ": " << json_number(r.sensitivity[s]);
+        j << (s ? ", " : "") << json_string(study.random[s].slot.symbol) << ": " << json_number(r.sensitivity[s]);
     j << "},\n";
     j << "  \"calls\": {\"evaluations\": " << r.calls << ", \"reporting_calls\": " << r.reporting_calls
       << ", \"nan_results\": " << r.nan_results << ", \"logs\": [";
@@ -140,12 +140,12 @@ void write_curve_csv(const std::filesystem::path& dir, const StudyReport& r)
     write_file_atomically(dir / "curve.csv", out.str());
 }
 
-void write_samples_csv(const std::filesystem::path& dir, const StudySpec& spec, const SampleSet& samples,
+void write_samples_csv(const std::filesystem::path& dir, const Study& study, const SampleSet& samples,
                        const std::vector<double>& result)
 {
     AtomicFile file(dir / "samples.csv");
     std::ofstream& out = file.stream();
-    for (const RandomInput& ri : spec.random)
+    for (const RandomInput& ri : study.random)
         out << ri.slot.symbol << ',';
     out << "result\n";
     char text[32];
@@ -162,8 +162,8 @@ void write_samples_csv(const std::filesystem::path& dir, const StudySpec& spec, 
 
 std::string write_plots(const std::filesystem::path& dir, const StudyReport& r, const std::vector<double>& result)
 {
-    const StudySpec& spec = *r.spec;
-    const ExportInfo& info = *spec.export_info;
+    const Study& study = *r.study;
+    const ExportInfo& info = *study.export_info;
 
     // Histogram of the finite results, 50 bins between the 0.5 % and 99.5 %
     // quantiles so that a few extreme values do not flatten it.
@@ -191,7 +191,7 @@ std::string write_plots(const std::filesystem::path& dir, const StudyReport& r, 
     std::ostringstream sens;
     sens << "# input rank_correlation\n";
     for (std::size_t s = 0; s < r.sensitivity.size(); ++s)
-        sens << spec.random[s].slot.symbol << ' ' << csv_number(r.sensitivity[s]) << '\n';
+        sens << study.random[s].slot.symbol << ' ' << csv_number(r.sensitivity[s]) << '\n';
     write_file_atomically(dir / "sensitivity.dat", sens.str());
 
     const std::string crossing = r.first_below_target ? csv_number(*r.first_below_target) : "";
@@ -204,10 +204,10 @@ std::string write_plots(const std::filesystem::path& dir, const StudyReport& r, 
          << "set xlabel 'time (years)'\nset ylabel 'reliability index β'\n"
          << "set y2label 'P_f'\nset y2tics\nset ytics nomirror\nset grid\nset key top right\n"
          << "set yrange [-1:5]\nset y2range [0:1]\n"
-         << "set arrow from graph 0, first " << spec.target_beta << " to graph 1, first " << spec.target_beta
+         << "set arrow from graph 0, first " << study.target_beta << " to graph 1, first " << study.target_beta
          << " nohead dt 2 lc rgb 'red'\n"
-         << "set label 'target β = " << spec.target_beta << "' at graph 0.02, first "
-         << spec.target_beta + 0.15 << " tc rgb 'red'\n";
+         << "set label 'target β = " << study.target_beta << "' at graph 0.02, first "
+         << study.target_beta + 0.15 << " tc rgb 'red'\n";
     if (!crossing.empty())
         beta << "set arrow from " << crossing << ", graph 0 to " << crossing << ", graph 1 nohead dt 3 lc rgb 'black'\n"
              << "set label 'crossing at " << crossing << " years' at " << crossing << ", graph 0.92 offset 1,0\n";
@@ -227,15 +227,15 @@ std::string write_plots(const std::filesystem::path& dir, const StudyReport& r, 
       << "set xlabel '" << (info.kind == ResultKind::depth ? "depth" : "initiation time") << " (" << info.unit
       << ")'\nset ylabel 'samples'\nset style fill solid 0.6\nset boxwidth 0.95 relative\nset grid\n";
     if (info.kind == ResultKind::depth) {
-        const double cover = spec.fixed[static_cast<std::size_t>(info.cover_position - 1)];
-        const auto random_cover = std::find_if(spec.random.begin(), spec.random.end(), [&](const RandomInput& ri) {
+        const double cover = study.fixed[static_cast<std::size_t>(info.cover_position - 1)];
+        const auto random_cover = std::find_if(study.random.begin(), study.random.end(), [&](const RandomInput& ri) {
             return ri.slot.position == info.cover_position;
         });
-        const double shown = random_cover == spec.random.end()
+        const double shown = random_cover == study.random.end()
                                  ? cover
                                  : random_cover->distribution.quantile(0.5);
         h << "set arrow from " << shown << ", graph 0 to " << shown << ", graph 1 nohead lw 2 lc rgb 'red'\n"
-          << "set label '" << (random_cover == spec.random.end() ? "cover" : "median cover") << "' at " << shown
+          << "set label '" << (random_cover == study.random.end() ? "cover" : "median cover") << "' at " << shown
           << ", graph 0.95 offset 1,0 tc rgb 'red'\n";
     }
     h << "plot 'histogram.dat' using 1:2 with boxes lc rgb 'steelblue' notitle\n";

@@ -11,12 +11,12 @@
 
 #include "sampler.h"
 #include "statistics.h"
-#include "study_spec.h"
+#include "study_file.h"
 
 namespace dur::host {
 
 struct StudyReport {
-    const StudySpec* spec = nullptr;
+    const Study* study = nullptr;
     unsigned threads = 1;
     std::vector<CurvePoint> curve;
     ResultSummary result{};
@@ -31,7 +31,7 @@ struct StudyReport {
 
 void write_summary_json(const std::filesystem::path& dir, const StudyReport& report);
 void write_curve_csv(const std::filesystem::path& dir, const StudyReport& report);
-void write_samples_csv(const std::filesystem::path& dir, const StudySpec& spec, const SampleSet& samples,
+void write_samples_csv(const std::filesystem::path& dir, const Study& study, const SampleSet& samples,
                        const std::vector<double>& result);
 
 // Writes the plot data and gnuplot scripts, then draws the SVGs if gnuplot

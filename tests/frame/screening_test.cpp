@@ -55,7 +55,7 @@ TEST(BreaksRule, FollowsEachPluginsNanPolicy)
 }
 
 struct FormatCase {
-    InputSpec spec;
+    InputSpec row;
     const char* message;
 };
 
@@ -73,9 +73,9 @@ const FormatCase format_cases[] = {
 TEST(ScreenInputs, FormatsEachRulesMessageExactly)
 {
     for (const FormatCase& c : format_cases) {
-        std::vector<double> inputs(static_cast<std::size_t>(c.spec.position), -1.0);
+        std::vector<double> inputs(static_cast<std::size_t>(c.row.position), -1.0);
         ErrorReport report;
-        screen_inputs(inputs.data(), std::span(&c.spec, 1), NanPolicy::report, report);
+        screen_inputs(inputs.data(), std::span(&c.row, 1), NanPolicy::report, report);
         ASSERT_TRUE(report.flagged);
         EXPECT_EQ(std::string(report.text, report.length), c.message);
         EXPECT_EQ(report.text[report.length], '\0');

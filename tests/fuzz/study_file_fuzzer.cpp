@@ -8,7 +8,7 @@
 #include <string>
 
 #include "host_error.h"
-#include "study_spec.h"
+#include "study_file.h"
 
 namespace {
 std::string file;
@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     try {
-        const dur::host::StudySpec spec = dur::host::read_study(file);
-        if (spec.samples < 2 || spec.export_info == nullptr || !(spec.time.step > 0.0))
+        const dur::host::Study study = dur::host::read_study(file);
+        if (study.samples < 2 || study.export_info == nullptr || !(study.time.step > 0.0))
             std::abort();  // accepted something it must refuse
     } catch (const dur::host::InputError& e) {
         if (std::string(e.what()).rfind(file, 0) != 0)

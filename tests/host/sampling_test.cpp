@@ -12,7 +12,7 @@
 #include "host_test_support.h"
 #include "sampler.h"
 #include "scratch_dir.h"
-#include "study_spec.h"
+#include "study_file.h"
 
 namespace dur::test {
 namespace {
@@ -66,7 +66,7 @@ TEST(Distributions, StratifiedSampleHasTheGivenMomentsAndBounds)
     }
 }
 
-host::StudySpec uniform_study(const std::string& extra, std::size_t samples, const char* method = "lhs")
+host::Study uniform_study(const std::string& extra, std::size_t samples, const char* method = "lhs")
 {
     write_text("s.toml", "export = \"Mirkast_ti\"\nsamples = " + std::to_string(samples) + "\nmethod = \"" + method +
                              "\"\nseed = 11\n[inputs]\n"
@@ -79,8 +79,8 @@ host::StudySpec uniform_study(const std::string& extra, std::size_t samples, con
 TEST(LatinHypercube, EachStratumHoldsExactlyOneSample)
 {
     ScratchDir scratch;
-    const host::StudySpec spec = uniform_study("", 5000);
-    const host::SampleSet set = host::draw_samples(spec, 2);
+    const host::Study study = uniform_study("", 5000);
+    const host::SampleSet set = host::draw_samples(study, 2);
     for (std::size_t j = 0; j < 2; ++j) {  // the uniform columns
         std::vector<int> seen(5000, 0);
         for (double x : set.columns[j])
@@ -97,11 +97,11 @@ TEST(RankCorrelation, ImposedOnTheSampleKeepsTheValues)
     ScratchDir scratch;
     for (const double target : {0.6, -0.4, 0.9}) {
         SCOPED_TRACE(target);
-        const host::StudySpec plain = uniform_study("", 20000);
-        const host::StudySpec spec =
+        const host::Study plain = uniform_study("", 20000);
+        const host::Study study =
             uniform_study("[[correlation]]\ninputs = [\"w\", \"c\"]\nrank = " + std::to_string(target) + "\n", 20000);
         const host::SampleSet before = host::draw_samples(plain, 1);
-        const host::SampleSet after = host::draw_samples(spec, 2);
+        const host::SampleSet after = host::draw_samples(study, 2);
         EXPECT_NEAR(host::rank_correlation(after.ranks[0], after.ranks[1]), target, 0.02);
         EXPECT_NEAR(host::rank_correlation(host::ranks_of(after.columns[0]), host::ranks_of(after.columns[1])),
                     target, 0.02);
@@ -121,10 +121,10 @@ TEST(Samples, SameForAnyNumberOfThreads)
 {
     ScratchDir scratch;
     for (const char* method : {"lhs", "mc"}) {
-        const host::StudySpec spec =
+        const host::Study study =
             uniform_study("[[correlation]]\ninputs = [\"w\", \"a1\"]\nrank = 0.5\n", 3001, method);
-        const host::SampleSet one = host::draw_samples(spec, 1);
-        const host::SampleSet three = host::draw_samples(spec, 3);
+        const host::SampleSet one = host::draw_samples(study, 1);
+        const host::SampleSet three = host::draw_samples(study, 3);
         EXPECT_EQ(one.columns, three.columns) << method;
         EXPECT_EQ(one.ranks, three.ranks) << method;
     }

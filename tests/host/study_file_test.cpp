@@ -8,7 +8,7 @@
 #include "host_test_support.h"
 #include "sampler.h"
 #include "scratch_dir.h"
-#include "study_spec.h"
+#include "study_file.h"
 
 namespace dur::test {
 namespace {
@@ -26,20 +26,20 @@ TEST(StudyFile, ReadsAWholeStudy)
                                 "[inputs]\ncover = { dist = \"normal\", mean = 50, sd = 8 }  # mm, \xc2\xb1 8\nD0 = 3e-9\n"
                                 "w = { dist = \"uniform\", min = 150, max = 180 }\n"
                                 "[[correlation]]\ninputs = [\"w\", \"cover\"]\nrank = 0.3\n");
-    const host::StudySpec spec = read_study("s.toml");
-    EXPECT_STREQ(spec.export_info->name, "Mirkast_ti");
-    EXPECT_EQ(spec.samples, 100u);
-    EXPECT_EQ(spec.method, host::SamplingMethod::monte_carlo);
-    EXPECT_EQ(spec.seed, 7u);
-    EXPECT_EQ(spec.target_beta, 1.5);
-    EXPECT_EQ(spec.time.times(), (std::vector<double>{10, 20, 30, 40, 50}));
-    EXPECT_EQ(spec.fixed[5], 3e-9);      // D0, deterministic
-    EXPECT_EQ(spec.fixed[7], 350.0);     // c, the reference mix
-    ASSERT_EQ(spec.random.size(), 2u);   // in layout order: cover, then w
-    EXPECT_STREQ(spec.random[0].slot.symbol, "cover");
-    EXPECT_STREQ(spec.random[1].slot.symbol, "w");
-    ASSERT_EQ(spec.correlations.size(), 1u);
-    EXPECT_EQ(spec.correlations[0].rank, 0.3);
+    const host::Study study = read_study("s.toml");
+    EXPECT_STREQ(study.export_info->name, "Mirkast_ti");
+    EXPECT_EQ(study.samples, 100u);
+    EXPECT_EQ(study.method, host::SamplingMethod::monte_carlo);
+    EXPECT_EQ(study.seed, 7u);
+    EXPECT_EQ(study.target_beta, 1.5);
+    EXPECT_EQ(study.time.times(), (std::vector<double>{10, 20, 30, 40, 50}));
+    EXPECT_EQ(study.fixed[5], 3e-9);      // D0, deterministic
+    EXPECT_EQ(study.fixed[7], 350.0);     // c, the reference mix
+    ASSERT_EQ(study.random.size(), 2u);   // in layout order: cover, then w
+    EXPECT_STREQ(study.random[0].slot.symbol, "cover");
+    EXPECT_STREQ(study.random[1].slot.symbol, "w");
+    ASSERT_EQ(study.correlations.size(), 1u);
+    EXPECT_EQ(study.correlations[0].rank, 0.3);
 }
 
 struct BadStudy {
@@ -113,9 +113,9 @@ TEST(StudyFile, CorrelationsThatAreNotPositiveDefiniteAreRejected)
                                 "[[correlation]]\ninputs = [\"w\", \"c\"]\nrank = 0.9\n"
                                 "[[correlation]]\ninputs = [\"c\", \"a1\"]\nrank = 0.9\n"
                                 "[[correlation]]\ninputs = [\"w\", \"a1\"]\nrank = -0.9\n");
-    const host::StudySpec spec = read_study("s.toml");
+    const host::Study study = read_study("s.toml");
     try {
-        host::draw_samples(spec, 1);
+        host::draw_samples(study, 1);
         FAIL() << "accepted";
     } catch (const InputError& e) {
         EXPECT_NE(std::string(e.what()).find("s.toml:7: the rank correlations do not form a positive definite matrix"),

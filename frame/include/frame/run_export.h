@@ -18,7 +18,7 @@
 
 #include "frame/append_error_log.h"
 #include "frame/fp_environment.h"
-#include "frame/input_spec.h"
+#include "frame/input_table.h"
 #include "frame/screen_inputs.h"
 
 namespace dur {
@@ -58,8 +58,8 @@ constexpr bool sign_bit_decides() noexcept
 {
     if (contract.nan != NanPolicy::accept)
         return false;
-    for (const InputSpec& spec : contract.inputs)
-        if (spec.rule != InputRule::NonNegative)
+    for (const InputSpec& row : contract.inputs)
+        if (row.rule != InputRule::NonNegative)
             return false;
     return true;
 }

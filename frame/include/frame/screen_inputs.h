@@ -4,7 +4,7 @@
 #include <span>
 
 #include "frame/error_report.h"
-#include "frame/input_spec.h"
+#include "frame/input_table.h"
 
 namespace dur {
 

@@ -1,6 +1,6 @@
 // One row of an export's input table, and the rules it can be screened by.
-#ifndef FRAME_INPUT_SPEC_H
-#define FRAME_INPUT_SPEC_H
+#ifndef FRAME_INPUT_TABLE_H
+#define FRAME_INPUT_TABLE_H
 
 namespace dur {
 

@@ -1,4 +1,4 @@
-#include "study_spec.h"
+#include "study_file.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,7 +57,7 @@ std::vector<double> TimeGrid::times() const
     return t;
 }
 
-StudySpec read_study(const std::filesystem::path& file)
+Study read_study(const std::filesystem::path& file)
 {
     Reader r(file);
     std::ifstream in(file, std::ios::binary);
@@ -73,8 +73,8 @@ StudySpec read_study(const std::filesystem::path& file)
         r.fail_at(static_cast<int>(e.source().begin.line), std::string(e.description()));
     }
 
-    StudySpec spec;
-    spec.file = file;
+    Study study;
+    study.file = file;
     for (const auto& [key, node] : root)
         if (top_keys.find(std::string(key.str())) == top_keys.end())
             r.fail(&node, "unknown key \"" + std::string(key.str()) +
@@ -84,25 +84,25 @@ StudySpec read_study(const std::filesystem::path& file)
     if (export_node == nullptr || !export_node->is_string())
         r.fail_at(1, "export = \"NAME\" is required (one of " + export_list() + ")");
     const std::string export_name = *export_node->value<std::string>();
-    spec.export_info = find_export(export_name);
-    if (spec.export_info == nullptr)
+    study.export_info = find_export(export_name);
+    if (study.export_info == nullptr)
         r.fail(export_node, "unknown export \"" + export_name + "\" (expected one of " + export_list() + ")");
-    const ExportInfo& info = *spec.export_info;
+    const ExportInfo& info = *study.export_info;
 
     if (const toml::node* n = root.get("samples")) {
         const auto v = n->value<std::int64_t>();
         if (!v || *v < 2)
             r.fail(n, "samples must be a whole number of at least 2");
-        spec.samples = static_cast<std::size_t>(*v);
+        study.samples = static_cast<std::size_t>(*v);
     } else {
         r.fail_at(1, "samples = N is required");
     }
     if (const toml::node* n = root.get("method")) {
         const auto v = n->value<std::string>();
         if (v && *v == "lhs")
-            spec.method = SamplingMethod::latin_hypercube;
+            study.method = SamplingMethod::latin_hypercube;
         else if (v && *v == "mc")
-            spec.method = SamplingMethod::monte_carlo;
+            study.method = SamplingMethod::monte_carlo;
         else
             r.fail(n, "method must be \"lhs\" (Latin hypercube) or \"mc\" (plain Monte Carlo)");
     }
@@ -110,10 +110,10 @@ StudySpec read_study(const std::filesystem::path& file)
         const auto v = n->value<std::int64_t>();
         if (!v || *v < 0)
             r.fail(n, "seed must be a whole number >= 0");
-        spec.seed = static_cast<std::uint64_t>(*v);
+        study.seed = static_cast<std::uint64_t>(*v);
     }
     if (const toml::node* n = root.get("target_beta"))
-        spec.target_beta = r.number(*n, "target_beta");
+        study.target_beta = r.number(*n, "target_beta");
     if (const toml::node* n = root.get("time")) {
         const toml::table* t = n->as_table();
         if (t == nullptr)
@@ -121,23 +121,23 @@ StudySpec read_study(const std::filesystem::path& file)
         for (const auto& [key, value] : *t) {
             const std::string k(key.str());
             if (k == "start")
-                spec.time.start = r.number(value, "time.start");
+                study.time.start = r.number(value, "time.start");
             else if (k == "end")
-                spec.time.end = r.number(value, "time.end");
+                study.time.end = r.number(value, "time.end");
             else if (k == "step")
-                spec.time.step = r.number(value, "time.step");
+                study.time.step = r.number(value, "time.step");
             else
                 r.fail(&value, "unknown key \"" + k + "\" in time (expected start, end, step)");
         }
-        if (!(spec.time.step > 0.0))
+        if (!(study.time.step > 0.0))
             r.fail(n, "time step must be > 0");
-        if (!(spec.time.end >= spec.time.start))
+        if (!(study.time.end >= study.time.start))
             r.fail(n, "time end must not be before start");
-        if ((spec.time.end - spec.time.start) / spec.time.step > 100000.0)
+        if ((study.time.end - study.time.start) / study.time.step > 100000.0)
             r.fail(n, "time grid has more than 100000 steps");
     }
 
-    spec.fixed = reference_vector(info);
+    study.fixed = reference_vector(info);
     std::vector<std::pair<InputSlot, Distribution>> random;
     std::vector<std::string> random_symbols;
     if (const toml::node* n = root.get("inputs")) {
@@ -151,7 +151,7 @@ StudySpec read_study(const std::filesystem::path& file)
                 r.fail(&value, "unknown input \"" + symbol + "\" for " + info.name + " (expected one of " +
                                    symbol_list(info) + ")");
             if (value.is_number()) {
-                spec.fixed[static_cast<std::size_t>(slot->position - 1)] = *value.value<double>();
+                study.fixed[static_cast<std::size_t>(slot->position - 1)] = *value.value<double>();
                 continue;
             }
             const toml::table* d = value.as_table();
@@ -175,7 +175,7 @@ StudySpec read_study(const std::filesystem::path& file)
     std::sort(random.begin(), random.end(),
               [](const auto& a, const auto& b) { return a.first.position < b.first.position; });
     for (auto& [slot, dist] : random)
-        spec.random.push_back({slot, std::move(dist)});
+        study.random.push_back({slot, std::move(dist)});
 
     if (const toml::node* n = root.get("correlation")) {
         const toml::array* list = n->as_array();
@@ -201,23 +201,23 @@ StudySpec read_study(const std::filesystem::path& file)
             std::size_t index[2];
             for (int k = 0; k < 2; ++k) {
                 const std::string symbol = *(*pair)[static_cast<std::size_t>(k)].value<std::string>();
-                const auto it = std::find_if(spec.random.begin(), spec.random.end(),
+                const auto it = std::find_if(study.random.begin(), study.random.end(),
                                              [&](const RandomInput& ri) { return symbol == ri.slot.symbol; });
-                if (it == spec.random.end())
+                if (it == study.random.end())
                     r.fail(&entry, "correlation names \"" + symbol + "\", which is not a random input (random: " + [&] {
                         std::string s;
-                        for (const RandomInput& ri : spec.random)
+                        for (const RandomInput& ri : study.random)
                             s += (s.empty() ? "" : ", ") + std::string(ri.slot.symbol);
                         return s.empty() ? std::string("none") : s;
                     }() + ")");
-                index[k] = static_cast<std::size_t>(it - spec.random.begin());
+                index[k] = static_cast<std::size_t>(it - study.random.begin());
             }
             if (index[0] == index[1])
                 r.fail(&entry, "a correlation needs two different inputs");
-            spec.correlations.push_back({index[0], index[1], rank, line});
+            study.correlations.push_back({index[0], index[1], rank, line});
         }
     }
-    return spec;
+    return study;
 }
 
 }  // namespace dur::host

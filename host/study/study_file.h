@@ -1,6 +1,6 @@
 // A probabilistic study as the user wrote it in TOML, checked.
-#ifndef HOST_STUDY_SPEC_H
-#define HOST_STUDY_SPEC_H
+#ifndef HOST_STUDY_FILE_H
+#define HOST_STUDY_FILE_H
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +24,7 @@ struct RandomInput {
 };
 
 struct RankCorrelation {
-    std::size_t first;   // indices into StudySpec::random
+    std::size_t first;   // indices into Study::random
     std::size_t second;
     double rank;
     int line;
@@ -37,7 +37,7 @@ struct TimeGrid {
     std::vector<double> times() const;
 };
 
-struct StudySpec {
+struct Study {
     std::filesystem::path file;
     const ExportInfo* export_info = nullptr;
     std::size_t samples = 0;
@@ -52,7 +52,7 @@ struct StudySpec {
 
 // Reads and checks a study file. Throws InputError as "FILE:LINE: what was
 // expected".
-StudySpec read_study(const std::filesystem::path& file);
+Study read_study(const std::filesystem::path& file);
 
 }  // namespace dur::host
 
