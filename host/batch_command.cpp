@@ -71,10 +71,7 @@ int batch_command(const std::filesystem::path& plugins, const std::string& expor
     PluginSet set(plugins);
     const dur_export_fn f = set.bind(*info);
     const std::vector<double> reference = reference_vector(*info);
-    const std::vector<std::string> logs = log_names(export_name);
-    std::size_t log_lines_before = 0;
-    for (const std::string& log : logs)
-        log_lines_before += count_lines(log);
+    const std::size_t log_lines_before = count_lines(info->log);
 
     std::unique_ptr<AtomicFile> file;
     if (output)
@@ -146,12 +143,10 @@ int batch_command(const std::filesystem::path& plugins, const std::string& expor
     else
         std::cout.flush();
 
-    std::size_t log_lines_after = 0;
-    for (const std::string& log : logs)
-        log_lines_after += count_lines(log);
+    const std::size_t log_lines_after = count_lines(info->log);
     if (log_lines_after > log_lines_before)
         std::fprintf(stderr, "%zu of %zu rows reported inadmissible inputs in %s\n", log_lines_after - log_lines_before,
-                     rows, logs.front().c_str());
+                     rows, info->log);
     return exit_ok;
 }
 

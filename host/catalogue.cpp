@@ -50,12 +50,12 @@ const InputSlot carbonation_layout[] = {
 };
 
 const ExportInfo export_table[] = {
-    {"Mirkast_xCl", "Mirkast", ResultKind::depth,           "mm",    chloride_layout,    2, 1},
-    {"Mirkast_ti",  "Mirkast", ResultKind::initiation_time, "years", chloride_layout,    2, 1},
-    {"dorvela_xc",  "dorvela", ResultKind::depth,           "m",     carbonation_layout, 2, 1},
-    {"dorvela_ti",  "dorvela", ResultKind::initiation_time, "years", carbonation_layout, 2, 1},
-    {"dorvelb_xc",  "dorvelb", ResultKind::depth,           "m",     carbonation_layout, 2, 1},
-    {"dorvelb_ti",  "dorvelb", ResultKind::initiation_time, "years", carbonation_layout, 2, 1},
+    {"Mirkast_xCl", "Mirkast", ResultKind::depth,           "mm",    "err_mirkast_xCl.txt", chloride_layout,    2, 1},
+    {"Mirkast_ti",  "Mirkast", ResultKind::initiation_time, "years", "err_mirkast_ti.txt",  chloride_layout,    2, 1},
+    {"dorvela_xc",  "dorvela", ResultKind::depth,           "m",     "err_dorvela.txt",     carbonation_layout, 2, 1},
+    {"dorvela_ti",  "dorvela", ResultKind::initiation_time, "years", "err_dorvela.txt",     carbonation_layout, 2, 1},
+    {"dorvelb_xc",  "dorvelb", ResultKind::depth,           "m",     "err_dorvelb.txt",     carbonation_layout, 2, 1},
+    {"dorvelb_ti",  "dorvelb", ResultKind::initiation_time, "years", "err_dorvelb.txt",     carbonation_layout, 2, 1},
 };
 
 }  // namespace

@@ -31,6 +31,7 @@ struct ExportInfo {
     const char* plugin;
     ResultKind kind;
     const char* unit;
+    const char* log;  // the error log the export appends to
     std::span<const InputSlot> layout;
     int time_position;   // read by depth exports
     int cover_position;  // read by initiation-time exports

@@ -55,12 +55,10 @@ int eval_command(const std::filesystem::path& plugins, const std::string& export
         result = f(0, inputs.data());
     }
     std::printf("%.*g\n", digits, result);
-    for (const std::string& log : log_names(export_name)) {
-        std::ifstream in(scratch / log);
-        std::string line;
-        while (std::getline(in, line))
-            std::printf("%s: %s\n", log.c_str(), line.c_str());
-    }
+    std::ifstream log(scratch / info->log);
+    std::string line;
+    while (std::getline(log, line))
+        std::printf("%s: %s\n", info->log, line.c_str());
     std::error_code ignored;
     std::filesystem::remove_all(scratch, ignored);
     return exit_ok;

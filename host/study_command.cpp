@@ -77,10 +77,8 @@ int study_command(const StudyOptions& options)
     const std::vector<double> times = study.time.times();
 
     // The plug-ins log into the results directory.
-    const std::vector<std::string> logs = log_names(study.export_info->name);
-    std::size_t log_lines_before = 0;
-    for (const std::string& log : logs)
-        log_lines_before += count_lines(dir / log);
+    const std::filesystem::path log = dir / study.export_info->log;
+    const std::size_t log_lines_before = count_lines(log);
     Evaluation ev;
     {
         WorkingDirectory cwd(dir);
@@ -97,7 +95,7 @@ int study_command(const StudyOptions& options)
     report.study = &study;
     report.threads = threads;
     report.curve = probability_curve(times, ev);
-    report.result = summarise(ev.result);
+    report.result = summarise(ev.sorted);
     report.first_below_target = first_time_below(report.curve, study.target_beta);
     phase("statistics");
     report.sensitivity = sensitivity(samples, ev.result);
@@ -105,20 +103,16 @@ int study_command(const StudyOptions& options)
     report.calls = ev.calls;
     for (std::uint64_t n : ev.nan_results)
         report.nan_results = std::max(report.nan_results, n);
-    std::size_t log_lines_after = 0;
-    for (const std::string& log : logs) {
-        const std::size_t lines = count_lines(dir / log);
-        log_lines_after += lines;
-        if (lines > 0)
-            report.logs.push_back((dir / log).string());
-    }
+    const std::size_t log_lines_after = count_lines(log);
+    if (log_lines_after > 0)
+        report.logs.push_back(log.string());
     report.reporting_calls = log_lines_after - log_lines_before;
 
     write_curve_csv(dir, report);
     if (options.keep_samples)
         write_samples_csv(dir, study, samples, ev.result);
     phase("csv");
-    const std::string plots = write_plots(dir, report, ev.result);
+    const std::string plots = write_plots(dir, report, ev.sorted);
     phase("plots");
     report.elapsed_seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

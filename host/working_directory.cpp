@@ -19,15 +19,6 @@ WorkingDirectory::~WorkingDirectory()
     std::filesystem::current_path(previous_, ignored);
 }
 
-std::vector<std::string> log_names(const std::string& export_name)
-{
-    if (export_name == "Mirkast_xCl")
-        return {"err_mirkast_xCl.txt"};
-    if (export_name == "Mirkast_ti")
-        return {"err_mirkast_ti.txt"};
-    return {"err_" + export_name.substr(0, export_name.find('_')) + ".txt"};
-}
-
 std::size_t count_lines(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);

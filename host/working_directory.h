@@ -21,9 +21,6 @@ private:
     std::filesystem::path previous_;
 };
 
-// The log files that `plugin`'s exports append to.
-std::vector<std::string> log_names(const std::string& export_name);
-
 // Lines in a log file (0 if it does not exist).
 std::size_t count_lines(const std::filesystem::path& file);
 

@@ -51,8 +51,6 @@ void screen_inputs(const double* inputs, std::span<const InputSpec> table, NanPo
     for (const InputSpec& row : table) {
         if (!breaks_rule(inputs[row.position - 1], row.rule, nan))
             continue;
-        if (!report.flagged)
-            report.text[0] = '\0';
         report.flagged = true;
         append_message(report, row);
     }

@@ -39,12 +39,12 @@ Evaluation evaluate(const Study& study, const SampleSet& samples, dur_export_fn 
         for (std::size_t i = begin; i < end; ++i) {
             if (t == 0 && (i - begin) % 65536 == 0)
                 progress(i - begin, end - begin);
-            fill(study, samples, i, fresh);
             if (!depth) {
-                v = fresh;
+                fill(study, samples, i, v);
                 ev.result[i] = f(0, v.data());
                 continue;
             }
+            fill(study, samples, i, fresh);
             const std::size_t cover = static_cast<std::size_t>(info.cover_position - 1);
             const std::size_t time = static_cast<std::size_t>(info.time_position - 1);
             for (std::size_t k = 0; k < times.size(); ++k) {
@@ -61,6 +61,12 @@ Evaluation evaluate(const Study& study, const SampleSet& samples, dur_export_fn 
         }
     });
 
+    ev.sorted.reserve(n);
+    for (double x : ev.result)
+        if (!std::isnan(x))
+            ev.sorted.push_back(x);
+    std::sort(ev.sorted.begin(), ev.sorted.end());
+
     ev.failures.assign(times.size(), 0);
     ev.nan_results.assign(times.size(), 0);
     if (depth) {
@@ -72,19 +78,10 @@ Evaluation evaluate(const Study& study, const SampleSet& samples, dur_export_fn 
         ev.calls = static_cast<std::uint64_t>(n) * times.size();
     } else {
         // P(ti <= t) from the sorted times.
-        std::vector<double> sorted;
-        sorted.reserve(n);
-        std::uint64_t nan = 0;
-        for (double x : ev.result) {
-            if (std::isnan(x))
-                ++nan;
-            else
-                sorted.push_back(x);
-        }
-        std::sort(sorted.begin(), sorted.end());
+        const std::uint64_t nan = n - ev.sorted.size();
         for (std::size_t k = 0; k < times.size(); ++k) {
-            ev.failures[k] = static_cast<std::uint64_t>(std::upper_bound(sorted.begin(), sorted.end(), times[k]) -
-                                                        sorted.begin());
+            ev.failures[k] = static_cast<std::uint64_t>(
+                std::upper_bound(ev.sorted.begin(), ev.sorted.end(), times[k]) - ev.sorted.begin());
             ev.nan_results[k] = nan;
         }
         ev.calls = n;

@@ -18,6 +18,9 @@ struct Evaluation {
     // Per sample: the initiation time, or for a depth export the depth at
     // the last time of the grid.
     std::vector<double> result;
+    // The results that are not NaN, in ascending order: the one sort that
+    // Pf, the quantiles and the histogram share.
+    std::vector<double> sorted;
     // Per time: samples that had failed (initiation by then, or depth at
     // least the cover) and samples whose result was NaN.
     std::vector<std::uint64_t> failures;

@@ -64,20 +64,15 @@ std::optional<double> first_time_below(const std::vector<CurvePoint>& curve, dou
     return std::nullopt;
 }
 
-ResultSummary summarise(const std::vector<double>& result)
+ResultSummary summarise(const std::vector<double>& sorted)
 {
-    std::vector<double> sorted;
-    sorted.reserve(result.size());
-    for (double x : result)
-        if (!std::isnan(x))
-            sorted.push_back(x);
     ResultSummary s{};
     s.count = sorted.size();
     if (sorted.empty()) {
         s.mean = s.sd = s.q05 = s.q50 = s.q95 = std::nan("");
         return s;
     }
-    // In the order of the samples, so the sums are the same on every run.
+    // In ascending order, so the sums are the same on every run.
     double sum = 0.0;
     for (double x : sorted)
         sum += x;
@@ -86,7 +81,6 @@ ResultSummary summarise(const std::vector<double>& result)
     for (double x : sorted)
         squares += (x - s.mean) * (x - s.mean);
     s.sd = sorted.size() > 1 ? std::sqrt(squares / static_cast<double>(sorted.size() - 1)) : 0.0;
-    std::sort(sorted.begin(), sorted.end());
     s.q05 = quantile_of_sorted(sorted, 0.05);
     s.q50 = quantile_of_sorted(sorted, 0.50);
     s.q95 = quantile_of_sorted(sorted, 0.95);

@@ -35,7 +35,8 @@ double reliability_index(double pf);
 // The first time at which beta falls below `target`.
 std::optional<double> first_time_below(const std::vector<CurvePoint>& curve, double target);
 
-ResultSummary summarise(const std::vector<double>& result);
+// From the results that are not NaN, sorted ascending.
+ResultSummary summarise(const std::vector<double>& sorted);
 
 // Spearman rank correlation of each random input with the result.
 std::vector<double> sensitivity(const SampleSet& samples, const std::vector<double>& result);

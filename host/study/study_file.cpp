@@ -139,7 +139,6 @@ Study read_study(const std::filesystem::path& file)
 
     study.fixed = reference_vector(info);
     std::vector<std::pair<InputSlot, Distribution>> random;
-    std::vector<std::string> random_symbols;
     if (const toml::node* n = root.get("inputs")) {
         const toml::table* inputs = n->as_table();
         if (inputs == nullptr)

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <sstream>
 
 #include <unistd.h>
@@ -160,18 +161,17 @@ void write_samples_csv(const std::filesystem::path& dir, const Study& study, con
     file.commit();
 }
 
-std::string write_plots(const std::filesystem::path& dir, const StudyReport& r, const std::vector<double>& result)
+std::string write_plots(const std::filesystem::path& dir, const StudyReport& r, const std::vector<double>& sorted)
 {
     const Study& study = *r.study;
     const ExportInfo& info = *study.export_info;
 
     // Histogram of the finite results, 50 bins between the 0.5 % and 99.5 %
     // quantiles so that a few extreme values do not flatten it.
-    std::vector<double> finite;
-    for (double x : result)
-        if (std::isfinite(x))
-            finite.push_back(x);
-    std::sort(finite.begin(), finite.end());
+    // The infinities stand at the two ends of the sorted results.
+    const auto first = std::find_if(sorted.begin(), sorted.end(), [](double x) { return std::isfinite(x); });
+    const auto last = std::find_if(sorted.rbegin(), sorted.rend(), [](double x) { return std::isfinite(x); }).base();
+    const std::span<const double> finite(first, first < last ? last : first);
     std::ostringstream hist;
     hist << "# bin_centre count\n";
     if (!finite.empty()) {

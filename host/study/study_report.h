@@ -35,9 +35,10 @@ void write_samples_csv(const std::filesystem::path& dir, const Study& study, con
                        const std::vector<double>& result);
 
 // Writes the plot data and gnuplot scripts, then draws the SVGs if gnuplot
-// is on the PATH. Returns what the user should be told.
+// is on the PATH; `sorted` holds the results that are not NaN, ascending.
+// Returns what the user should be told.
 std::string write_plots(const std::filesystem::path& dir, const StudyReport& report,
-                        const std::vector<double>& result);
+                        const std::vector<double>& sorted);
 
 }  // namespace dur::host
 

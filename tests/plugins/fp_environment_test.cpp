@@ -10,6 +10,7 @@
 
 #include "bits.h"
 #include "fp_cases.h"
+#include "mxcsr.h"
 #include "plugin_library.h"
 #include "reference_vectors.h"
 #include "scratch_dir.h"
@@ -35,22 +36,11 @@ struct Prepared {
 };
 
 #if defined(__x86_64__) || defined(__i386__)
-std::uint32_t read_mxcsr()
-{
-    std::uint32_t value;
-    asm volatile("stmxcsr %0" : "=m"(value));
-    return value;
-}
-void write_mxcsr(std::uint32_t value) { asm volatile("ldmxcsr %0" : : "m"(value)); }
-
-constexpr std::uint32_t flush_to_zero = 0x8000;
-constexpr std::uint32_t denormals_are_zero = 0x0040;
-constexpr std::uint32_t round_up = 0x4000;
-constexpr std::uint32_t divide_by_zero_flag = 0x0004;
 
 // Every exception unmasked, rounding up, subnormals flushed, and one flag of
 // the host's own already raised.
-constexpr std::uint32_t hostile_mxcsr = flush_to_zero | denormals_are_zero | round_up | divide_by_zero_flag;
+constexpr std::uint32_t hostile_mxcsr =
+    mxcsr_flush_to_zero | mxcsr_denormals_are_zero | mxcsr_round_up | mxcsr_divide_by_zero_flag;
 
 TEST(FpEnvironment, HostileHostGetsDefaultBitsAndItsEnvironmentBack)
 {

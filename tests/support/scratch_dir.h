@@ -1,11 +1,11 @@
 // A fresh, empty working directory for one test, removed afterwards. The
 // plug-ins write their logs into the current directory, so every test that
-// looks at logs runs inside one.
+// looks at logs runs inside one. Portable: the Linux suites and the Windows
+// test host share it.
 #ifndef TESTS_SCRATCH_DIR_H
 #define TESTS_SCRATCH_DIR_H
 
-#include <unistd.h>
-
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,10 +18,14 @@ class ScratchDir {
 public:
     ScratchDir() : previous_(std::filesystem::current_path())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dur-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::system_error(errno, std::generic_category(), "mkdtemp");
-        path_ = pattern;
+        // A name that no other test process is using: create_directory
+        // says false when it exists, and the next name is tried.
+        static unsigned counter = 0;
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        do {
+            path_ = std::filesystem::temp_directory_path() /
+                    ("dur-test-" + std::to_string(stamp) + "-" + std::to_string(++counter));
+        } while (!std::filesystem::create_directory(path_));
         std::filesystem::current_path(path_);
     }
     ~ScratchDir()

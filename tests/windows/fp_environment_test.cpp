@@ -9,6 +9,7 @@
 
 #include "bits.h"
 #include "fp_cases.h"
+#include "mxcsr.h"
 #include "reference_vectors.h"
 #include "win_support.h"
 
@@ -28,18 +29,11 @@ std::uint16_t read_x87_status()
     return sw;
 }
 void write_x87_control(std::uint16_t cw) { asm volatile("fnclex\n\tfldcw %0" : : "m"(cw)); }
-std::uint32_t read_mxcsr()
-{
-    std::uint32_t v;
-    asm volatile("stmxcsr %0" : "=m"(v));
-    return v;
-}
-void write_mxcsr(std::uint32_t v) { asm volatile("ldmxcsr %0" : : "m"(v)); }
 
 // x87: every exception unmasked, 64-bit precision, round to nearest.
 constexpr std::uint16_t hostile_x87 = 0x0340;
 // SSE: every exception unmasked, round up, flush to zero, denormals are zero.
-constexpr std::uint32_t hostile_mxcsr = 0x4000 | 0x8000 | 0x0040;
+constexpr std::uint32_t hostile_mxcsr = mxcsr_round_up | mxcsr_flush_to_zero | mxcsr_denormals_are_zero;
 
 TEST(WindowsFpEnvironment, HostileHostGetsDefaultBitsAndItsWordsBack)
 {

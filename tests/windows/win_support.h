@@ -1,5 +1,5 @@
 // Test support on 32-bit Windows: plug-ins loaded by file name, stdcall
-// calls with the stack pointer watched, scratch working directories.
+// calls with the stack pointer watched.
 #ifndef TESTS_WINDOWS_SUPPORT_H
 #define TESTS_WINDOWS_SUPPORT_H
 
@@ -13,6 +13,7 @@
 #include <string>
 
 #include "frame/plugin_api.h"
+#include "scratch_dir.h"
 
 namespace dur::test {
 
@@ -76,45 +77,6 @@ inline StdcallResult call_stdcall(dur_export_fn f, std::int32_t first, double* i
         : "eax", "ecx", "edx", "esi", "memory", "cc", "xmm0", "xmm1", "xmm2", "xmm3", "xmm4", "xmm5", "xmm6",
           "xmm7");
     return {value, shift};
-}
-
-class ScratchDir {
-public:
-    ScratchDir() : previous_(std::filesystem::current_path())
-    {
-        static int counter = 0;
-        for (;;) {
-            path_ = std::filesystem::temp_directory_path() /
-                    ("dur-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
-            if (std::filesystem::create_directory(path_))
-                break;
-        }
-        std::filesystem::current_path(path_);
-    }
-    ~ScratchDir()
-    {
-        std::error_code ignored;
-        std::filesystem::current_path(previous_, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    std::size_t entry_count() const
-    {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(path_),
-                                                      std::filesystem::directory_iterator{}));
-    }
-
-private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
-};
-
-inline std::string read_file(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // The directory of the running executable, where the DLLs and the known
